@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both trees and runs every test:
+# the native suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the Win32 suite under Wine (code page 936) on a virtual display.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+bash "$QZ_ROOT/scripts/install-deps.sh"
+
+qz_log "native build (sanitizers on)"
+mkdir -p "$QZ_BUILD/native"
+qz_configure_and_build "$QZ_BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON
+
+qz_log "Windows build"
+qz_build_win32 "$QZ_BUILD/win32"
+
+trap 'qz_stop_wine; qz_stop_display' EXIT
+qz_start_display
+qz_use_wineprefix "$QZ_BUILD/win32/wineprefix"
+
+status=0
+qz_log "native tests"
+(cd "$QZ_BUILD/native" && ctest --output-on-failure -j "$QZ_JOBS") || status=1
+qz_log "Win32 tests under Wine"
+(cd "$QZ_BUILD/win32" && ctest --output-on-failure --timeout 600) || status=1
+
+if [ "$status" -eq 0 ]; then qz_log "all tests passed"; else qz_log "TESTS FAILED"; fi
+exit "$status"

@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth xdotool xclip imagemagick x11-utils
   libboost1.81-dev libcpp-httplib-dev libcurl4-openssl-dev
-  googletest locales fonts-wqy-microhei
+  googletest locales fonts-wqy-microhei fonts-wine
   python3 curl
 )
 

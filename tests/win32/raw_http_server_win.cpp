@@ -25,13 +25,16 @@ std::string ReadRequestHead(SOCKET client) {
 
 }  // namespace
 
-RawHttpServer::RawHttpServer(Responder respond) : respond_(std::move(respond)) {
+RawHttpServer::RawHttpServer(Responder respond, unsigned short port)
+    : respond_(std::move(respond)) {
   static WinsockStartup startup;
   listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   sockaddr_in address = {};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = 0;
+  address.sin_port = htons(port);
+  BOOL reuse = TRUE;
+  setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof(reuse));
   bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
   listen(listener_, 16);
   int length = sizeof(address);

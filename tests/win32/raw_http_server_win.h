@@ -16,7 +16,8 @@ class RawHttpServer {
   // `respond` writes the answer to the connected socket; the server closes it after.
   using Responder = std::function<void(SOCKET client, const std::string& requestHead)>;
 
-  explicit RawHttpServer(Responder respond);
+  // Listens on `port`, or on a free one when it is 0.
+  explicit RawHttpServer(Responder respond, unsigned short port = 0);
   ~RawHttpServer();
   RawHttpServer(const RawHttpServer&) = delete;
   RawHttpServer& operator=(const RawHttpServer&) = delete;

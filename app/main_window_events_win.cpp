@@ -1,8 +1,11 @@
 // The main window's event table and the handlers that belong to it.
 
 #include "app/main_window_win.h"
-#include "app/song_list_view_win.h"
 #include "playlist/fetch_playlist.h"
+#include "ui/outbound_links.h"
+#include "ui/song_address_copy_win.h"
+#include "ui/song_list_view_win.h"
+#include "ui/usage_window_win.h"
 
 namespace {
 
@@ -11,11 +14,19 @@ void FetchIntoSongList(ToolkitWindow* window) {
   FetchPlaylist(list, WindowText(ControlHandle(window, kQQNumberBox)));
 }
 
+void OnSongListRightClick(const EventArgs& args) { ShowSongMenu(args.window, kSongMenu); }
+
+void OnCopyAddressSelected(const EventArgs& args) {
+  SongListView list(ControlHandle(args.window, kSongListName));
+  CopySongAddress(list);
+}
+
 }  // namespace
 
 void OnMainWindowCreated(const EventArgs& args) {
   // The menu serves as the song list's popup only: no menu bar.
   SetMenuEntryVisible(args.window, kSongMenu, false);
+  OpenHomePage();
 }
 
 void OnQQNumberKeyDown(const EventArgs& args) {
@@ -27,8 +38,13 @@ void OnExtractClicked(const EventArgs& args) { FetchIntoSongList(args.window); }
 const EventBinding kMainWindowEvents[] = {
     // source, event, handler
     {kThisWindow, EventKind::Created, OnMainWindowCreated},
-    {kExtractButton, EventKind::Clicked, OnExtractClicked},
+    {kContactButton, EventKind::Clicked, [](const EventArgs&) { OpenContactPage(); }},
+    {kUsageButton, EventKind::Clicked, [](const EventArgs&) { ShowUsageWindow(); }},
+    {kHomePageLink, EventKind::LeftButtonDown, [](const EventArgs&) { OpenHomePage(); }},
     {kQQNumberBox, EventKind::KeyDown, OnQQNumberKeyDown},
+    {kSongListName, EventKind::RightClick, OnSongListRightClick},
+    {kExtractButton, EventKind::Clicked, OnExtractClicked},
+    {kCopyAddressItem, EventKind::Selected, OnCopyAddressSelected},
 };
 const int kMainWindowEventCount = sizeof(kMainWindowEvents) / sizeof(kMainWindowEvents[0]);
 

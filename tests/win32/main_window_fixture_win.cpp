@@ -1,5 +1,7 @@
 #include "main_window_fixture_win.h"
 
+#include "browser_log_win.h"
+
 std::string ThreeSongAnswer() {
   std::string answer = "jsonCallback({code:0,data:{songlist:[";
   const char* songs[][3] = {
@@ -17,6 +19,7 @@ std::string ThreeSongAnswer() {
 void MainWindowTest::SetUp() {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  StartRecordingBrowser();
   window_ = LoadMainWindow();
   ASSERT_NE(window_, nullptr);
   hwnd_ = window_->hwnd;

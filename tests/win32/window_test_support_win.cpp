@@ -15,10 +15,15 @@ void SendKeyInput(WORD vk, bool up, bool extended) {
   SendInput(1, &input, sizeof(input));
 }
 
-void SendMouse(DWORD flags) {
+// Mouse input at an absolute point, so that it never lands where the pointer
+// was before a move that the display has not caught up with.
+void SendMouse(DWORD flags, POINT screen) {
   INPUT input = {};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dx = static_cast<LONG>((screen.x * 65536LL + width / 2) / width);
+  input.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &input, sizeof(input));
 }
 
@@ -84,14 +89,26 @@ void TypeText(const std::string& ascii) {
 }
 
 void MoveMouseTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  PumpFor(20);
+  SendMouse(0, screen);
+  PumpUntil(
+      [&] {
+        POINT now;
+        GetCursorPos(&now);
+        return now.x == screen.x && now.y == screen.y;
+      },
+      500);
+}
+
+void MouseButton(POINT screen, bool right, bool down) {
+  SendMouse(right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                  : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP),
+            screen);
 }
 
 void ClickAt(POINT screen, bool right) {
   MoveMouseTo(screen);
-  SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-  SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+  MouseButton(screen, right, true);
+  MouseButton(screen, right, false);
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y) {

@@ -24,6 +24,7 @@ void TypeText(const std::string& ascii);
 // Mouse buttons at a point in screen coordinates.
 void ClickAt(POINT screen, bool right = false);
 void MoveMouseTo(POINT screen);
+void MouseButton(POINT screen, bool right, bool down);
 POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 
 // Class name, window text and rectangle in the parent's client coordinates.

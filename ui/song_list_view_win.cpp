@@ -1,4 +1,4 @@
-#include "app/song_list_view_win.h"
+#include "ui/song_list_view_win.h"
 
 #include <commctrl.h>
 

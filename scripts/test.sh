@@ -18,6 +18,16 @@ trap 'qz_stop_wine; qz_stop_display' EXIT
 qz_start_display
 qz_use_wineprefix "$QZ_BUILD/win32/wineprefix"
 
+# A run directory that nothing can be written into, for the skin loader's
+# test (root ignores permissions, so the directory is made immutable).
+readonly_runs="$QZ_BUILD/win32/tests/win32/skin-runs-readonly"
+release_readonly() { chattr -i "$readonly_runs" 2>/dev/null || true; }
+trap 'release_readonly; qz_stop_wine; qz_stop_display' EXIT
+release_readonly
+rm -rf "$readonly_runs" && mkdir -p "$readonly_runs"
+cp "$QZ_BUILD/win32/tests/win32/skin_probe.exe" "$readonly_runs/"
+chattr +i "$readonly_runs" 2>/dev/null || rm -rf "$readonly_runs"
+
 status=0
 qz_log "native tests"
 (cd "$QZ_BUILD/native" && ctest --output-on-failure -j "$QZ_JOBS") || status=1

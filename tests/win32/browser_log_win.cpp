@@ -4,20 +4,8 @@
 
 #include <fstream>
 
+#include "probe_process_win.h"
 #include "window_test_support_win.h"
-
-namespace {
-
-// A Unix path as the Z: drive shows it.
-std::string DosPath(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
-
-}  // namespace
 
 void StartRecordingBrowser() {
   HKEY key;

@@ -2,8 +2,9 @@
 // border (accent colour while it has the focus); background and text colours
 // come from the parent's WM_CTLCOLOR* answer.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 

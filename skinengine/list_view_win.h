@@ -3,8 +3,9 @@
 // ListViewProc; its rows are coloured through the custom draw notifications
 // that the list sends to its parent, handled here for a skinned parent.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "skinengine/theme_win.h"
 

@@ -3,8 +3,9 @@
 // and disabled looks. Everything else, clicks and keys included, is the
 // button's own handling.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 

@@ -2,8 +2,9 @@
 // colours of its child controls, its list views' rows, and its frame and
 // caption.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "skinengine/caption_win.h"
 #include "skinengine/engine_win.h"

@@ -74,7 +74,9 @@ void PaintGrid(HWND list, HDC dc, const Theme& theme) {
     FillSolid(dc, {lastRight, top, lastRight + 1, client.bottom}, color);
   }
 
-  // Rows: a line at the last pixel of every row, continued below the last one.
+  // Rows: a line at the last pixel of every row, continued below the last one,
+  // and one just above the first row (the list draws it over the header's
+  // bottom edge).
   int height = 0;
   int firstTop = top;
   const int topIndex = ListView_GetTopIndex(list);
@@ -86,8 +88,8 @@ void PaintGrid(HWND list, HDC dc, const Theme& theme) {
     height = EstimatedRowHeight(list, dc);
   }
   if (height <= 0) return;
-  for (int y = firstTop + height - 1; y <= client.bottom; y += height) {
-    if (y >= top) FillSolid(dc, {client.left, y, client.right, y + 1}, color);
+  for (int y = firstTop - 1; y <= client.bottom; y += height) {
+    if (y >= top - 1) FillSolid(dc, {client.left, y, client.right, y + 1}, color);
   }
 }
 

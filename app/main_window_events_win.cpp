@@ -2,6 +2,7 @@
 
 #include "app/main_window_win.h"
 #include "playlist/fetch_playlist.h"
+#include "skin/apply_builtin_skin_win.h"
 #include "ui/outbound_links.h"
 #include "ui/song_address_copy_win.h"
 #include "ui/song_list_view_win.h"
@@ -24,6 +25,7 @@ void OnCopyAddressSelected(const EventArgs& args) {
 }  // namespace
 
 void OnMainWindowCreated(const EventArgs& args) {
+  ApplyBuiltInSkin(13);
   // The menu serves as the song list's popup only: no menu bar.
   SetMenuEntryVisible(args.window, kSongMenu, false);
   OpenHomePage();

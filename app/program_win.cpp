@@ -6,10 +6,14 @@
 #include "app/main_window_win.h"
 #include "playlist/fetch_url.h"
 #include "skin/run_directory.h"
+#include "skin/skin_engine_binding_win.h"
 #include "toolkit/message_loop_win.h"
 #include "toolkit/runtime_error_win.h"
 
-void ShutdownProcess() { CloseInternetSession(); }
+void ShutdownProcess() {
+  CloseInternetSession();
+  ReleaseSkinEngine();
+}
 
 int RunProgram() {
   SetCurrentDirectoryA(RunDirectory().c_str());

@@ -80,3 +80,62 @@ qz_stop_display() {
   [ -n "${QZ_XVFB_PID:-}" ] && kill "$QZ_XVFB_PID" 2>/dev/null || true
   QZ_XVFB_PID=
 }
+
+# The sample playlist service of a cross tree, on the port its playlist host names.
+qz_sample_service_binary() { echo "$1/host-tools/bin/qz-sample-service"; }
+
+# Starts the sample service on 127.0.0.1:$2 and waits until it listens.
+qz_start_service() {
+  local tree=$1 port=$2 log
+  log=$(mktemp)
+  "$(qz_sample_service_binary "$tree")" --address 127.0.0.1 --port "$port" >"$log" 2>&1 &
+  QZ_SERVICE_PID=$!
+  for _ in $(seq 100); do
+    grep -q '^listening on ' "$log" && { rm -f "$log"; return 0; }
+    kill -0 "$QZ_SERVICE_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$log" >&2; rm -f "$log"
+  qz_log "the sample service did not start"; return 1
+}
+
+qz_stop_service() {
+  [ -n "${QZ_SERVICE_PID:-}" ] && kill "$QZ_SERVICE_PID" 2>/dev/null && wait "$QZ_SERVICE_PID" 2>/dev/null
+  QZ_SERVICE_PID=
+  return 0
+}
+
+# The window inspector of a cross tree, run under Wine: qz_inspect TREE ARGS...
+qz_inspect() {
+  local tree=$1; shift
+  wine "$tree/tests/e2e/window_inspector.exe" "$@" 2>/dev/null </dev/null | tr -d '\r'
+}
+
+# Waits until the program's main window is there.
+qz_wait_for_window() {
+  local tree=$1 title=$2
+  for _ in $(seq 150); do
+    qz_inspect "$tree" point "$title" 0 >/dev/null && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# Clicks the centre of control number $3 (stacking order) of the window titled $2.
+qz_click_control() {
+  local tree=$1 title=$2 index=$3 point
+  point=$(qz_inspect "$tree" point "$title" "$index")
+  # shellcheck disable=SC2086
+  xdotool mousemove $point click 1
+}
+
+# Waits until the song list has $3 rows; prints them.
+qz_wait_for_rows() {
+  local tree=$1 title=$2 count=$3 rows=""
+  for _ in $(seq 100); do
+    rows=$(qz_inspect "$tree" rows "$title")
+    [ "$(printf '%s' "$rows" | grep -c '^')" -eq "$count" ] && break
+    sleep 0.2
+  done
+  printf '%s\n' "$rows"
+}

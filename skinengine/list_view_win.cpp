@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "skinengine/control_border_win.h"
 #include "skinengine/engine_win.h"
 #include "skinengine/gdi_win.h"
 #include "skinengine/subclass_procs_win.h"
@@ -202,6 +203,16 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_ERASEBKGND:
       FillRows(hwnd, reinterpret_cast<HDC>(wParam), *theme);
       return 1;
+    case WM_NCPAINT:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE: {
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (FindSkinned(hwnd) != nullptr && CurrentTheme() != nullptr) {
+        PaintControlBorder(hwnd, *CurrentTheme(), ColorRole::List);
+      }
+      return result;
+    }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header != nullptr && header->code == NM_CUSTOMDRAW &&

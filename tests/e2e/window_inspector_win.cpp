@@ -4,6 +4,7 @@
 //   window_inspector rows TITLE                     the song list's rows, tab-separated, in UTF-8
 //   window_inspector windows TITLE                  the visible top-level windows of its process
 //   window_inspector focus-class TITLE              the class of the control with the focus
+//   window_inspector clipboard -                    the CF_TEXT bytes on the clipboard, in hex
 // TITLE names the program's main window; CONTROL_INDEX counts its children in
 // stacking order from 0. Exit status 1 when the window is not there.
 
@@ -94,6 +95,19 @@ BOOL CALLBACK Collect(HWND h, LPARAM param) {
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   const std::string command = argv[1];
+  if (command == "clipboard") {
+    if (!OpenClipboard(nullptr)) return 1;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+      const unsigned char* bytes = static_cast<const unsigned char*>(GlobalLock(data));
+      for (SIZE_T i = 0; bytes != nullptr && i < GlobalSize(data) && bytes[i] != 0; ++i) {
+        std::printf("%02x", bytes[i]);
+      }
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+    std::printf("\n");
+    return 0;
+  }
   const HWND window = FindWindowA(nullptr, argv[2]);
   if (window == nullptr) return 1;
   if (command == "point" && argc > 3) {

@@ -51,10 +51,12 @@ qz_start_display() {
 }
 
 # Exports the Wine environment for a prefix inside a build tree and makes the
-# prefix on first use: code page 936, a virtual desktop that manages the
-# windows, no prompts for Mono or Gecko.
+# prefix on first use: code page 936, no prompts for Mono or Gecko, and (unless
+# the second argument is "own-desktop-off") a virtual desktop that manages the
+# windows, for displays without a window manager.
 qz_use_wineprefix() {
   export WINEPREFIX=$1
+  local desktop=${2:-}
   export WINEDEBUG=${WINEDEBUG:--all}
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -62,8 +64,10 @@ qz_use_wineprefix() {
     qz_log "making Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    if [ "$desktop" != own-desktop-off ]; then
+      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    fi
     wineserver -w
     touch "$WINEPREFIX/.qz-ready"
   fi

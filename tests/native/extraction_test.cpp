@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,9 @@ std::vector<Row> Rows(const Text& answer) {
 // A record as the service writes it, with the quote bytes as parameters.
 std::string Record(const std::string& song, const std::string& singer, const std::string& url,
                    char q = '\'') {
-  return "{xsong_id:1,xsong_name:" + std::string(1, q) + song + q + ",xsinger_id:7,xsinger_name:" + q +
-         singer + q + ",xsong_url:'" + url + "',xsong_dissid:9}";
+  return "{xsong_id:1,xsong_name:" + std::string(1, q) + song + q +
+         ",xsinger_id:7,xsinger_name:" + q + singer + q + ",xsong_url:'" + url +
+         "',xsong_dissid:9}";
 }
 
 struct Case {
@@ -39,6 +41,10 @@ struct Case {
   std::string answer;
   std::vector<Row> rows;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.what;
+}
 
 class ExtractSongRowsTest : public ::testing::TestWithParam<Case> {};
 
@@ -53,18 +59,25 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, ExtractSongRowsTest,
     ::testing::Values(
         Case{"apostrophes", Record("A", "B", "U"), {{"1", "A - B", "U"}}},
-        Case{"double quotes around song and singer", Record("A", "B", "U", '"'), {{"1", "A - B", "U"}}},
+        Case{"double quotes around song and singer",
+             Record("A", "B", "U", '"'),
+             {{"1", "A - B", "U"}}},
         Case{"double-quoted address is not an address",
              "xsong_name:'A',xsinger_id:1,xsinger_name:'B',xsong_url:\"U\",xsong_dissid:2",
              {{"1", "A - B", ""}}},
         Case{"upper-case keys match nothing",
-             "XSONG_NAME:'A',XSINGER_ID:1,XSINGER_NAME:'B',XSONG_URL:'U',XSONG_DISSID:2", {}},
-        Case{"line feed inside a name stays", Record("A\nB", "C\r\nD", "U"), {{"1", "A\nB - C\r\nD", "U"}}},
+             "XSONG_NAME:'A',XSINGER_ID:1,XSINGER_NAME:'B',XSONG_URL:'U',XSONG_DISSID:2",
+             {}},
+        Case{"line feed inside a name stays",
+             Record("A\nB", "C\r\nD", "U"),
+             {{"1", "A\nB - C\r\nD", "U"}}},
         Case{"line feed as the quote byte", Record("A", "B", "U", '\n'), {{"1", "A - B", "U"}}},
         Case{"empty song name", Record("", "B", "U"), {{"1", " - B", "U"}}},
-        Case{"GBK bytes pass unchanged", Record("\xC7\xE7\xCC\xEC", "\xD6\xDC\xBD\xDC\xC2\xD7", kUrl1),
+        Case{"GBK bytes pass unchanged",
+             Record("\xC7\xE7\xCC\xEC", "\xD6\xDC\xBD\xDC\xC2\xD7", kUrl1),
              {{"1", "\xC7\xE7\xCC\xEC - \xD6\xDC\xBD\xDC\xC2\xD7", kUrl1}}},
-        Case{"two records in text order", "[" + Record("A", "B", kUrl1) + "," + Record("C", "D", kUrl2) + "]",
+        Case{"two records in text order",
+             "[" + Record("A", "B", kUrl1) + "," + Record("C", "D", kUrl2) + "]",
              {{"1", "A - B", kUrl1}, {"2", "C - D", kUrl2}}},
         Case{"extra singers and addresses are ignored",
              Record("A", "B", kUrl1) + "xsinger_name:'X',xsong_url:'Y',xsong_dissid",
@@ -80,14 +93,24 @@ INSTANTIATE_TEST_SUITE_P(
              "{xsong_name:'A2',oops:1,xsinger_name:'B2',xsong_url:'U2',xsong_dissid:2}" +
                  Record("C", "D", "U3"),
              {{"1", "A - B", "U1"},
-              {"2", "A2',oops:1,xsinger_name:'B2',xsong_url:'U2',xsong_dissid:2}{xsong_id:1,xsong_name:'C - B2",
+              {"2",
+               "A2',oops:1,xsinger_name:'B2',xsong_url:'U2',xsong_dissid:2}{xsong_id:1,xsong_name:'"
+               "C - B2",
                "U2"}}},
         Case{"empty answer", "", {}},
         Case{"an answer without any key", "{\"code\":-1,\"msg\":\"no such user\"}", {}},
         Case{"a zero byte before the first song hides everything",
-             std::string("callback(\0", 10) + Record("A", "B", "U"), {}},
+             std::string("callback(\0", 10) + Record("A", "B", "U"),
+             {}},
         Case{"a zero byte after the first song hides the rest",
-             Record("A", "B", "U") + std::string("\0", 1) + Record("C", "D", "V"), {{"1", "A - B", "U"}}}));
+             Record("A", "B", "U") + std::string("\0", 1) + Record("C", "D", "V"),
+             {{"1", "A - B", "U"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) {
+      std::string name;
+      for (const char* c = info.param.what; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+      return name;
+    });
 
 TEST(BytesToTextTest, StopsAtTheFirstZeroByteWhereverItIs) {
   struct {
@@ -109,7 +132,8 @@ std::vector<std::pair<int, int>> WholeSpans(const char* pattern, const Text& tex
   CompiledPattern compiled;
   EXPECT_TRUE(CompilePattern(compiled, pattern));
   std::vector<std::pair<int, int>> spans;
-  for (const PatternMatch& m : SearchAll(compiled, text)) spans.push_back({m[0].offset, m[0].length});
+  for (const PatternMatch& m : SearchAll(compiled, text))
+    spans.push_back({m[0].offset, m[0].length});
   return spans;
 }
 

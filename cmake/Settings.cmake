@@ -16,9 +16,12 @@ if(CMAKE_CROSSCOMPILING)
     file(MAKE_DIRECTORY ${QZ_BOOST_INCLUDE})
     file(CREATE_LINK /usr/include/boost ${QZ_BOOST_INCLUDE}/boost SYMBOLIC)
   endif()
-  add_link_options(-static -static-libgcc -static-libstdc++)
 else()
   set(QZ_BOOST_INCLUDE /usr/include)
+endif()
+
+if(MINGW)
+  add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
 if(QZ_SANITIZE AND NOT CMAKE_CROSSCOMPILING)
@@ -30,7 +33,11 @@ endif()
 # Every text the program carries is GBK (code page 936); sources are UTF-8.
 # Warnings are errors in our own targets only.
 function(qz_target_defaults target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -fexec-charset=GBK)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /source-charset:utf-8 /execution-charset:.936)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -fexec-charset=GBK)
+  endif()
   if(WIN32)
     target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX
                                                  _WIN32_WINNT=0x0601 WINVER=0x0601)

@@ -3,6 +3,9 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <string_view>
+
+#include "playlist/literal_tail.h"
 
 const char kSongNamePattern[] = "xsong_name:.(.*?).,xsinger_id";
 const char kSingerNamePattern[] = "xsinger_name:.(.*?).,xsong_url";
@@ -11,12 +14,14 @@ const char kSongAddressPattern[] = "xsong_url:'(.*?)',xsong_dissid";
 bool CompilePattern(CompiledPattern& pattern, const Text& source, bool caseSensitive) {
   pattern.compiled = false;
   try {
-    const auto flags = caseSensitive ? boost::regex::perl : boost::regex::perl | boost::regex::icase;
+    const auto flags =
+        caseSensitive ? boost::regex::perl : boost::regex::perl | boost::regex::icase;
     pattern.expression.assign(source.c_str(), flags);
     pattern.compiled = true;
   } catch (const std::exception&) {
     pattern.expression = boost::regex();
   }
+  pattern.literalTail = pattern.compiled ? LiteralTail(source, caseSensitive) : Text();
   return pattern.compiled;
 }
 
@@ -33,6 +38,33 @@ PatternMatch ToPatternMatch(const boost::cmatch& found, const char* base) {
   return match;
 }
 
+// Where the searches of a scan may stop: every match ends with the pattern's
+// literal tail, so none ends after the last place where the tail stands.
+// Null when the tail stands nowhere, so that no match exists; `end` when the
+// pattern has no tail.
+const char* SearchLimit(const CompiledPattern& pattern, const char* base, const char* end) {
+  const Text& tail = pattern.literalTail;
+  if (tail.empty()) return end;
+  const std::size_t at = std::string_view(base, static_cast<std::size_t>(end - base)).rfind(tail);
+  return at == std::string_view::npos ? nullptr : base + at + tail.size();
+}
+
+// One search from `start`. The bytes between `limit` and `end` cannot hold the
+// end of a match, and the tail has no lookahead or anchor after it, so the
+// search over [start, limit) finds what the one over [start, end) finds, with
+// less work. The engine's work limit shrinks with the range, though: when the
+// short search gives up, the full one decides, as it would have alone.
+bool SearchOnce(const CompiledPattern& pattern, const char* start, const char* limit,
+                const char* end, boost::cmatch& found) {
+  if (limit != end) {
+    try {
+      return boost::regex_search(start, limit, found, pattern.expression);
+    } catch (const std::exception&) {
+    }
+  }
+  return boost::regex_search(start, end, found, pattern.expression);
+}
+
 }  // namespace
 
 std::vector<PatternMatch> SearchAll(const CompiledPattern& pattern, const Text& text) {
@@ -41,11 +73,16 @@ std::vector<PatternMatch> SearchAll(const CompiledPattern& pattern, const Text& 
   const char* const base = text.c_str();
   const char* const end = base + std::strlen(base);
   if (base == end || !pattern.compiled || pattern.expression.empty()) return matches;
+  const char* const limit = SearchLimit(pattern, base, end);
+  if (limit == nullptr) return matches;
+  const std::size_t shortest = pattern.literalTail.size();
 
   const char* start = base;
   boost::cmatch found;
   try {
-    while (boost::regex_search(start, end, found, pattern.expression)) {
+    // With a tail, a match needs at least the tail's bytes before the limit.
+    while (static_cast<std::size_t>(limit - start) >= shortest &&
+           SearchOnce(pattern, start, limit, end, found)) {
       matches.push_back(ToPatternMatch(found, base));
       const char* const matchEnd = found[0].second;
       if (found[0].first != matchEnd) {

@@ -16,10 +16,13 @@ extern const char kSingerNamePattern[];
 extern const char kSongAddressPattern[];
 
 // Perl syntax over bytes. `compiled` is false until a compilation succeeded;
-// an empty expression matches nothing.
+// an empty expression matches nothing. `literalTail` holds the bytes every
+// match ends with when the pattern's text shows them (see literal_tail.h),
+// else "".
 struct CompiledPattern {
   boost::regex expression;
   bool compiled = false;
+  Text literalTail;
 };
 
 struct GroupSpan {
@@ -38,7 +41,9 @@ bool CompilePattern(CompiledPattern& pattern, const Text& source, bool caseSensi
 // Every match of the pattern in the text up to its first zero byte, in order.
 // Each search starts where the previous whole match ended, taking that place
 // for the start of the text. An error the engine raises (complexity, memory,
-// stack) ends the scan; the matches found before it are kept.
+// stack) ends the scan; the matches found before it are kept. The matches are
+// those of searches over the whole rest of the text; a pattern's literal tail
+// only lets the searches skip bytes where no match can end.
 std::vector<PatternMatch> SearchAll(const CompiledPattern& pattern, const Text& text);
 
 // The bytes of group `group` of `match` in the searched text; "" when the

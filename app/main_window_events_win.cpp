@@ -11,7 +11,10 @@
 namespace {
 
 void FetchIntoSongList(ToolkitWindow* window) {
-  SongListView list(ControlHandle(window, kSongListName));
+  const HWND listView = ControlHandle(window, kSongListName);
+  // The list is drawn once, when it is full, not after every row.
+  const ListRedrawPause pause(listView);
+  SongListView list(listView);
   FetchPlaylist(list, WindowText(ControlHandle(window, kQQNumberBox)));
 }
 

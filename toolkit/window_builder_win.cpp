@@ -254,10 +254,10 @@ ToolkitWindow* LoadWindow(const WindowDescription& d, const EventBinding* events
   }
   bar.release();
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-  SendMessageA(hwnd, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadImageA(instance, d.iconGroup, IMAGE_ICON, 32, 32, 0)));
+  // The class's icons, loaded once when it was registered, serve every window of it.
+  SendMessageA(hwnd, WM_SETICON, ICON_BIG, static_cast<LPARAM>(GetClassLongPtrA(hwnd, GCLP_HICON)));
   SendMessageA(hwnd, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadImageA(instance, d.iconGroup, IMAGE_ICON, 16, 16, 0)));
+               static_cast<LPARAM>(GetClassLongPtrA(hwnd, GCLP_HICONSM)));
 
   for (int i = 0; i < d.controlCount; ++i) {
     const HWND control = CreateControl(*window, i);

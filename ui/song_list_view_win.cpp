@@ -42,3 +42,12 @@ Text SongListView::GetCellText(int32_t row, int32_t column) {
     }
   }
 }
+
+ListRedrawPause::ListRedrawPause(HWND list) : list_(list) {
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+}
+
+ListRedrawPause::~ListRedrawPause() {
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, TRUE);
+}

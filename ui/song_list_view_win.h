@@ -17,3 +17,15 @@ class SongListView : public SongList {
  private:
   HWND list_;
 };
+
+// Stops the list from redrawing while it lives; then it is drawn anew once.
+class ListRedrawPause {
+ public:
+  explicit ListRedrawPause(HWND list);
+  ~ListRedrawPause();
+  ListRedrawPause(const ListRedrawPause&) = delete;
+  ListRedrawPause& operator=(const ListRedrawPause&) = delete;
+
+ private:
+  HWND list_;
+};

@@ -83,6 +83,7 @@ TEST(SearchGuardTest, FindsWhatThePlainScanFinds) {
       {"a tail that shares its last byte with the text's end", kSingerNamePattern,
        "xsinger_name:'B',xsong_url"},
       {"a tail too short to end a match", kSongNamePattern, "xsong_name:',xsinger_id"},
+      {"a text shorter than the tail", kSongNamePattern, "xsong_name:"},
       {"no tail anywhere", kSongAddressPattern, Repeat("xsong_url:'x'", 2000)},
       {"the tail without the key", kSongAddressPattern, "',xsong_dissid" + kRecord.substr(0, 20)},
       {"overlapping occurrences of the tail", "(a+)baa", "aabaaa aabaa x"},

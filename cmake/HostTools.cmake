@@ -14,7 +14,8 @@ if(CMAKE_CROSSCOMPILING)
                -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${QZ_HOST_TOOLS_DIR}/bin
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
-    BUILD_BYPRODUCTS ${QZ_HOST_TOOLS_DIR}/bin/skinc ${QZ_HOST_TOOLS_DIR}/bin/qz-sample-service)
+    BUILD_BYPRODUCTS ${QZ_HOST_TOOLS_DIR}/bin/skinc ${QZ_HOST_TOOLS_DIR}/bin/qz-sample-service
+                     ${QZ_HOST_TOOLS_DIR}/bin/qzplaylist)
   set(QZ_HOST_TOOLS_TARGET host_tools)
   function(qz_host_tool var name)
     set(${var} ${QZ_HOST_TOOLS_DIR}/bin/${name} PARENT_SCOPE)

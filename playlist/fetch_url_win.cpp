@@ -1,4 +1,5 @@
 // FetchUrl over WinINet: one GET per call through one process-wide session.
+// FetchUrlReporting runs the same exchange and also tells how it ended.
 
 #include <algorithm>
 #include <cstring>
@@ -176,14 +177,21 @@ void ApplyProxySettings(HINTERNET connection) {
                 static_cast<DWORD>(session.proxyPassword.size() + 1));
 }
 
-uint32_t QueryPieceSize(HINTERNET request) {
+// The announced Content-Length as WinINet gives it; null when it could not be queried.
+struct ContentLength {
   char value[32] = {};
-  DWORD length = sizeof(value);
+  bool queried = false;
+  const char* text() const { return queried ? value : nullptr; }
+};
+
+ContentLength QueryContentLength(HINTERNET request) {
+  ContentLength length;
+  DWORD size = sizeof(length.value);
   DWORD index = 0;
-  const bool queried =
-      ActiveWinInetApi().QueryInfo(request, HTTP_QUERY_CONTENT_LENGTH, value, &length, &index);
-  value[sizeof(value) - 1] = '\0';
-  return PieceSizeForContentLength(queried ? value : nullptr);
+  length.queried =
+      ActiveWinInetApi().QueryInfo(request, HTTP_QUERY_CONTENT_LENGTH, length.value, &size, &index);
+  length.value[sizeof(length.value) - 1] = '\0';
+  return length;
 }
 
 // Appends a piece to the body; false when the memory for it cannot be had
@@ -205,38 +213,134 @@ bool AppendPiece(Bytes& body, const char* piece, std::size_t length) {
   return true;
 }
 
-Bytes ReadBody(HINTERNET request, uint32_t pieceSize) {
+enum class ReadEnd { kComplete, kReadFailed, kNoMemory, kNoPieceBuffer };
+
+// `error`, when given, receives the code of a failed read at once, before the
+// buffers are released.
+Bytes ReadBody(HINTERNET request, uint32_t pieceSize, ReadEnd& end, DWORD* error) {
   Bytes body;
   RecoverableAllocationScope recoverable;
   std::unique_ptr<char[]> piece(new (std::nothrow) char[pieceSize]);
+  end = ReadEnd::kNoPieceBuffer;
   if (!piece) return body;
   for (;;) {
     DWORD read = 0;
-    if (!ActiveWinInetApi().ReadFile(request, piece.get(), pieceSize, &read)) break;
+    if (!ActiveWinInetApi().ReadFile(request, piece.get(), pieceSize, &read)) {
+      end = ReadEnd::kReadFailed;
+      if (error != nullptr) *error = GetLastError();
+      break;
+    }
+    end = ReadEnd::kComplete;
     if (read == 0) break;
-    if (!AppendPiece(body, piece.get(), read)) break;
+    if (!AppendPiece(body, piece.get(), read)) {
+      end = ReadEnd::kNoMemory;
+      break;
+    }
   }
   return body;
 }
 
-}  // namespace
+FetchFailure FailureForError(DWORD error) {
+  switch (error) {
+    case ERROR_INTERNET_NAME_NOT_RESOLVED:
+      return FetchFailure::kNameNotResolved;
+    case ERROR_INTERNET_CANNOT_CONNECT:
+      return FetchFailure::kConnectionRefused;
+    case ERROR_INTERNET_TIMEOUT:
+      return FetchFailure::kTimedOut;
+    case ERROR_INTERNET_INVALID_URL:
+    case ERROR_INTERNET_UNRECOGNIZED_SCHEME:
+      return FetchFailure::kInvalidAddress;
+    default:
+      return FetchFailure::kOther;
+  }
+}
 
-Bytes FetchUrl(const Text& address) {
-  if (address.c_str()[0] == '\0') return Bytes();
+// Records a failure before the body; the error code is read right after the
+// call that failed, before anything else can overwrite it.
+Bytes FailedBeforeBody(FetchOutcome* outcome, FetchFailure cause) {
+  if (outcome != nullptr) {
+    const DWORD error = GetLastError();
+    outcome->result = FetchResult::kFailedBeforeBody;
+    outcome->platformError = error;
+    outcome->cause = cause == FetchFailure::kOther ? FailureForError(error) : cause;
+  }
+  return Bytes();
+}
+
+// Only the reporting fetch asks for the status; the window's fetch reads an
+// error page like any other body and makes no more calls than it needs.
+int QueryStatusCode(HINTERNET request) {
+  DWORD status = 0;
+  DWORD size = sizeof(status);
+  DWORD index = 0;
+  if (!ActiveWinInetApi().QueryInfo(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER,
+                                    &status, &size, &index)) {
+    return 0;
+  }
+  return static_cast<int>(status);
+}
+
+// How the reading ended, as the reporting fetch tells it. A body shorter than
+// the announced length broke off too, even when WinINet took the close for
+// the end of the body.
+void RecordReadEnd(FetchOutcome& outcome, ReadEnd end, DWORD error, const Bytes& body,
+                   const ContentLength& length) {
+  switch (end) {
+    case ReadEnd::kComplete: {
+      const int64_t announced = length.queried ? ParseDecimalPrefix(length.value) : 0;
+      if (announced > 0 && static_cast<uint64_t>(announced) > body.size()) {
+        outcome.result = FetchResult::kBrokeOff;
+        outcome.cause = FetchFailure::kOther;
+      }
+      return;
+    }
+    case ReadEnd::kReadFailed:
+      outcome.result = FetchResult::kBrokeOff;
+      outcome.cause = FailureForError(error);
+      outcome.platformError = error;
+      return;
+    case ReadEnd::kNoMemory:
+      outcome.result = FetchResult::kBrokeOff;
+      outcome.cause = FetchFailure::kOther;
+      outcome.platformError = ERROR_NOT_ENOUGH_MEMORY;
+      return;
+    case ReadEnd::kNoPieceBuffer:
+      outcome.result = FetchResult::kFailedBeforeBody;
+      outcome.cause = FetchFailure::kOther;
+      outcome.platformError = ERROR_NOT_ENOUGH_MEMORY;
+      return;
+  }
+}
+
+// The one exchange behind both entry points. With `outcome` null it makes
+// exactly the calls of the window's fetch; with an outcome it also asks for
+// the status code and keeps the error codes.
+Bytes Fetch(const Text& address, FetchOutcome* outcome) {
+  if (outcome != nullptr) *outcome = FetchOutcome();
+  if (address.c_str()[0] == '\0') {
+    if (outcome != nullptr) {
+      outcome->result = FetchResult::kFailedBeforeBody;
+      outcome->cause = FetchFailure::kInvalidAddress;
+    }
+    return Bytes();
+  }
 
   std::string canonical;
   AddressParts parts;
-  if (!Canonicalize(address.c_str(), canonical) || !Split(canonical, parts)) return Bytes();
+  if (!Canonicalize(address.c_str(), canonical) || !Split(canonical, parts)) {
+    return FailedBeforeBody(outcome, FetchFailure::kInvalidAddress);
+  }
   const bool secure = parts.scheme == INTERNET_SCHEME_HTTPS;
   const DWORD flags = secure ? kHttpFlags | INTERNET_FLAG_SECURE : kHttpFlags;
 
   WinInetApi& api = ActiveWinInetApi();
   HINTERNET session = OpenedSession();
-  if (session == nullptr) return Bytes();
+  if (session == nullptr) return FailedBeforeBody(outcome, FetchFailure::kOther);
 
   InternetHandle connection(api.Connect(session, parts.host, parts.port, parts.userName,
                                         parts.password, INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection) return Bytes();
+  if (!connection) return FailedBeforeBody(outcome, FetchFailure::kOther);
   ApplyProxySettings(connection.get());
 
   // Nothing from the first "#" on is sent.
@@ -245,15 +349,29 @@ Bytes FetchUrl(const Text& address) {
   const char* acceptTypes[] = {kAcceptType, nullptr};
   InternetHandle request(api.OpenRequest(connection.get(), "GET", parts.path, "HTTP/1.0", nullptr,
                                          acceptTypes, flags, 0));
-  if (!request) return Bytes();
+  if (!request) return FailedBeforeBody(outcome, FetchFailure::kOther);
   if (!api.SendRequest(request.get(), kExtraHeaders, kExtraHeadersLength, nullptr, 0)) {
-    return Bytes();
+    return FailedBeforeBody(outcome, FetchFailure::kOther);
   }
+  if (outcome != nullptr) outcome->httpStatus = QueryStatusCode(request.get());
 
-  Bytes body = ReadBody(request.get(), QueryPieceSize(request.get()));
+  const ContentLength length = QueryContentLength(request.get());
+  ReadEnd end = ReadEnd::kComplete;
+  DWORD readError = 0;
+  Bytes body = ReadBody(request.get(), PieceSizeForContentLength(length.text()), end,
+                        outcome != nullptr ? &readError : nullptr);
+  if (outcome != nullptr) RecordReadEnd(*outcome, end, readError, body, length);
   request.Close();
   connection.Close();
   return body;
+}
+
+}  // namespace
+
+Bytes FetchUrl(const Text& address) { return Fetch(address, nullptr); }
+
+Bytes FetchUrlReporting(const Text& address, FetchOutcome& outcome) {
+  return Fetch(address, &outcome);
 }
 
 void CloseInternetSession() {

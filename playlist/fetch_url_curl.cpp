@@ -1,16 +1,19 @@
 // FetchUrl over libcurl, for the native build. The request on the wire is the
-// one the WinINet fetch sends, header for header:
+// one the WinINet fetch sends, header for header (recorded from both):
 //   GET <target> HTTP/1.0
 //   Host: <host[:port]>
 //   User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)
 //   Accept: */*
-// with nothing cached, redirects followed, the proxy of the environment
-// (http_proxy, https_proxy, no_proxy) honoured and the body kept whatever the
-// status. WinINet keeps cookies within its session; a share handle does that here.
+// and nothing else: WinINet sends no Pragma or Cache-Control for a reload
+// over HTTP/1.0, and libcurl has no cache to skip. Redirects are followed, the
+// proxy of the environment (http_proxy, https_proxy, no_proxy) is honoured
+// and the body is kept whatever the status. WinINet keeps cookies within its
+// session; a share handle does that here.
 //
-// WinINet sets no time-out of its own, and this fetch waits as long as its
-// defaults would: 60 s to connect, then 60 s of silence from the server. The
-// environment variable QZ_FETCH_TIMEOUT_SECONDS shortens both, for tests.
+// The window tool sets no time-out and lives with its client's defaults.
+// libcurl's would wait on a silent server for ever, so this fetch gives up
+// after 60 s without a connection or 60 s without a byte. The environment
+// variable QZ_FETCH_TIMEOUT_SECONDS sets both, for tests.
 
 #include <curl/curl.h>
 

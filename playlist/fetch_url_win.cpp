@@ -368,7 +368,9 @@ Bytes Fetch(const Text& address, FetchOutcome* outcome) {
 
 }  // namespace
 
-Bytes FetchUrl(const Text& address) { return Fetch(address, nullptr); }
+Bytes FetchUrl(const Text& address) {
+  return Fetch(address, nullptr);
+}
 
 Bytes FetchUrlReporting(const Text& address, FetchOutcome& outcome) {
   return Fetch(address, &outcome);

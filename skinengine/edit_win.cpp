@@ -30,10 +30,10 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     case WM_KILLFOCUS:
     case WM_ENABLE:
     case WM_STYLECHANGED: {
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = PassOn(hwnd, message, wParam, lParam);
       PaintBorderIfOurs(hwnd);
       return result;
     }
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return PassOn(hwnd, message, wParam, lParam);
 }

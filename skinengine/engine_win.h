@@ -18,6 +18,9 @@ struct SkinnedWindow {
   int captionHot = HTNOWHERE;    // top-level: caption button under the mouse
   bool active = false;           // top-level: caption drawn as active
   bool trackingCaption = false;  // top-level: asked for WM_NCMOUSELEAVE
+  WNDPROC previous = nullptr;    // the window procedure the engine took over from
+  bool unicode = false;          // the window takes messages in UTF-16
+  bool passThrough = false;      // detached, but another subclass sits above ours
 };
 
 // Results of SkinH_AttachRes besides 0 (applied); the skin data errors come
@@ -43,7 +46,14 @@ const Theme* CurrentTheme();
 // again with this before it touches its record: the window may be gone.
 SkinnedWindow* FindSkinned(HWND hwnd);
 
+// Passes a message on to the window procedure the engine took the window over
+// from, as a subclass procedure's default handling.
+LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Ends the skinning of a window at WM_NCDESTROY and passes the message on.
 LRESULT EndSkinning(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The procedure of each kind of skinned window; `ref` is its SkinnedWindow.
+using KindProc = LRESULT(CALLBACK*)(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR ref);
 constexpr UINT_PTR kSubclassId = 0x5348;  // one subclass of ours per window

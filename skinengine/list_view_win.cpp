@@ -198,7 +198,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
                               DWORD_PTR) {
   if (message == WM_NCDESTROY) return EndSkinning(hwnd, message, wParam, lParam);
   const Theme* theme = CurrentTheme();
-  if (theme == nullptr) return DefSubclassProc(hwnd, message, wParam, lParam);
+  if (theme == nullptr) return PassOn(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND:
       FillRows(hwnd, reinterpret_cast<HDC>(wParam), *theme);
@@ -207,7 +207,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = PassOn(hwnd, message, wParam, lParam);
       if (FindSkinned(hwnd) != nullptr && CurrentTheme() != nullptr) {
         PaintControlBorder(hwnd, *CurrentTheme(), ColorRole::List);
       }
@@ -222,5 +222,5 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       break;
     }
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return PassOn(hwnd, message, wParam, lParam);
 }

@@ -183,7 +183,7 @@ LRESULT CALLBACK PushButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
                                 DWORD_PTR ref) {
   auto& window = *reinterpret_cast<SkinnedWindow*>(ref);
   if (message == WM_NCDESTROY) return EndSkinning(hwnd, message, wParam, lParam);
-  if (!StillOurs(hwnd)) return DefSubclassProc(hwnd, message, wParam, lParam);
+  if (!StillOurs(hwnd)) return PassOn(hwnd, message, wParam, lParam);
   const Theme& theme = *CurrentTheme();
   switch (message) {
     case WM_PAINT: {
@@ -203,7 +203,7 @@ LRESULT CALLBACK PushButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers every pixel
     case WM_MOUSEMOVE: {
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = PassOn(hwnd, message, wParam, lParam);
       SkinnedWindow* still = FindSkinned(hwnd);
       if (still == nullptr) return result;
       const bool entered = !still->mouseInside;
@@ -217,15 +217,15 @@ LRESULT CALLBACK PushButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_MOUSELEAVE: {
       window.mouseInside = false;
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = PassOn(hwnd, message, wParam, lParam);
       RepaintNow(hwnd);
       return result;
     }
   }
   if (RedrawsItself(message)) {
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    const LRESULT result = PassOn(hwnd, message, wParam, lParam);
     RepaintNow(hwnd);
     return result;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return PassOn(hwnd, message, wParam, lParam);
 }

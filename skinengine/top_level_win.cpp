@@ -63,7 +63,7 @@ void SetCaptionHot(HWND hwnd, SkinnedWindow& window, int hit, const Theme& theme
 // Runs the program's (and the system's) handling of a message that redraws
 // the caption itself, then draws ours over it, if the window is still ours.
 LRESULT PassOnThenRepaint(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+  const LRESULT result = PassOn(hwnd, message, wParam, lParam);
   SkinnedWindow* window = FindSkinned(hwnd);
   const Theme* theme = CurrentTheme();
   if (window != nullptr && theme != nullptr && IsWindowVisible(hwnd)) {
@@ -80,7 +80,7 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   const Theme* theme = CurrentTheme();
   if (message == WM_NCDESTROY || theme == nullptr) {
     return message == WM_NCDESTROY ? EndSkinning(hwnd, message, wParam, lParam)
-                                   : DefSubclassProc(hwnd, message, wParam, lParam);
+                                   : PassOn(hwnd, message, wParam, lParam);
   }
   switch (message) {
     case WM_ERASEBKGND:
@@ -100,7 +100,7 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       const SkinnedWindow* from = FindSkinned(header->hwndFrom);
       if (from == nullptr || from->kind != WindowKind::ListView) break;
       // A program that draws its own rows keeps doing so.
-      const LRESULT own = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT own = PassOn(hwnd, message, wParam, lParam);
       if (own != CDRF_DODEFAULT || FindSkinned(header->hwndFrom) == nullptr) return own;
       const Theme* still = CurrentTheme();
       return still != nullptr ? ListCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam), *still)
@@ -109,8 +109,8 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCPAINT: {
       // The system paints what it still owns (menu bar, scroll bars) first.
       HRGN rest = RegionLeftToDefault(hwnd, reinterpret_cast<HRGN>(wParam));
-      const LRESULT result = DefSubclassProc(
-          hwnd, message, rest != nullptr ? reinterpret_cast<WPARAM>(rest) : wParam, lParam);
+      const LRESULT result =
+          PassOn(hwnd, message, rest != nullptr ? reinterpret_cast<WPARAM>(rest) : wParam, lParam);
       if (rest != nullptr) DeleteObject(rest);
       if (FindSkinned(hwnd) == &window && CurrentTheme() != nullptr) {
         PaintCaption(hwnd, window, *CurrentTheme());
@@ -140,5 +140,5 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       if (window.captionHot != HTNOWHERE) SetCaptionHot(hwnd, window, HTNOWHERE, *theme);
       break;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return PassOn(hwnd, message, wParam, lParam);
 }

@@ -125,6 +125,7 @@ struct WindowState {
   COLORREF listColors[3] = {};
   DWORD listExStyle = 0;
   std::vector<BOOL> checks;
+  std::vector<BOOL> unicode;  // the character set each window takes messages in
 };
 
 bool SameRect(const RECT& a, const RECT& b) {
@@ -149,6 +150,7 @@ WindowState Snapshot(const TestWindow& w) {
     GetClientRect(h, &r);
     s.rects.push_back(r);
     s.fonts.push_back(static_cast<WPARAM>(SendMessageA(h, WM_GETFONT, 0, 0)));
+    s.unicode.push_back(IsWindowUnicode(h));
   }
   s.listColors[0] = ListView_GetTextColor(w.list);
   s.listColors[1] = ListView_GetBkColor(w.list);
@@ -170,6 +172,7 @@ void ExpectSameState(const WindowState& a, const WindowState& b) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(a.listColors[i], b.listColors[i]) << "list colour " << i;
   EXPECT_EQ(a.listExStyle, b.listExStyle);
   EXPECT_EQ(a.checks, b.checks);
+  EXPECT_EQ(a.unicode, b.unicode) << "a window's character set changed";
 }
 
 class SkinEngine : public ::testing::Test {
@@ -417,6 +420,40 @@ TEST_F(SkinEngine, UnloadWithSkinnedWindowsAliveIsSafe) {
   Settle(later->window);
   Close(later);
   Close(w);
+}
+
+// The program subclasses its edit box after the skin took it over, as its
+// toolkit does for key-down events.
+struct KeySpy {
+  int keys = 0;
+};
+LRESULT CALLBACK KeySpyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR ref) {
+  if (message == WM_KEYDOWN) ++reinterpret_cast<KeySpy*>(ref)->keys;
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// The engine pins itself in this process here: this stays the file's last test.
+TEST_F(SkinEngine, UnloadUnderAnotherSubclassKeepsTheChainWhole) {
+  TestWindow* w = NewWindow();
+  ASSERT_EQ(engine_.Attach(skin_), 0);
+  Settle(w->window);
+  KeySpy spy;
+  ASSERT_TRUE(SetWindowSubclass(w->edit, KeySpyProc, 1, reinterpret_cast<DWORD_PTR>(&spy)));
+  SendMessageA(w->edit, WM_KEYDOWN, 'A', 0);  // the program's windows are in use
+  engine_.Free();
+
+  // The edit's messages still pass through every procedure of its chain.
+  SetWindowTextA(w->edit, "");
+  SendMessageA(w->edit, WM_KEYDOWN, 'B', 0);
+  SendMessageA(w->edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("Ab"));
+  Settle(w->window);
+  EXPECT_EQ(spy.keys, 2);
+  char text[16] = {};
+  GetWindowTextA(w->edit, text, sizeof(text));
+  EXPECT_STREQ(text, "Ab");
+  RemoveWindowSubclass(w->edit, KeySpyProc, 1);
+  Close(w);  // destroying it calls into the engine's procedure once more
 }
 
 }  // namespace

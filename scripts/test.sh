@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both trees and runs every test:
 # the native suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the Win32 suite under Wine (code page 936) on a virtual display.
+# a 20-second run of each fuzz target, then the Win32 suite under Wine
+# (code page 936) on a virtual display.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -31,6 +32,8 @@ chattr +i "$readonly_runs" 2>/dev/null || rm -rf "$readonly_runs"
 status=0
 qz_log "native tests"
 (cd "$QZ_BUILD/native" && ctest --output-on-failure -j "$QZ_JOBS") || status=1
+qz_log "fuzz smoke runs"
+bash "$QZ_ROOT/scripts/fuzz.sh" --seconds 20 || status=1
 qz_log "Win32 tests under Wine"
 (cd "$QZ_BUILD/win32" && ctest --output-on-failure --timeout 600) || status=1
 
